@@ -1,0 +1,201 @@
+#include "app/main_window.h"
+
+#include "ui/messages.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace {
+
+struct TreeEntry {
+    int level;
+    const char *text;
+};
+
+// The items of the chapter tree in reading order; their position is their absolute index.
+constexpr TreeEntry kTree[] = {
+    {1, "章节练习"},
+    {2, "安全生产法及相关法律"},
+    {2, "安全生产管理知识"},
+    {2, "安全生产术"},
+    {2, "安全生产案例分析"},
+    {1, "综合练习/考试"},
+    {2, "安全法规法规"},
+    {2, "安全生产管理"},
+    {2, "安全生产技术"},
+    {1, "历年真题"},
+    {2, "2015"},
+    {3, "安全法律法规"},
+    {3, "安全生产管理"},
+    {3, "安全生产技术"},
+    {2, "2014"},
+    {3, "安全法律法规"},
+    {3, "安全生产管理"},
+    {3, "安全生产技术"},
+    {2, "2013"},
+    {3, "安全法律法规"},
+    {3, "安全生产管理"},
+    {3, "安全生产技术"},
+};
+
+constexpr int kIndexRole = Qt::UserRole + 1;
+
+QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont f;
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace
+
+TForm1::TForm1(const QString &bankPath, QWidget *parent)
+    : QWidget(parent), ADOConnection1(bankPath)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quizora"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(696, 495);
+    move(273, 155);
+    setFont(pixelFont(11));
+
+    TreeView1 = new QTreeWidget(this);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1->setGeometry(24, 114, 209, 353);
+    TreeView1->setFont(pixelFont(16));
+    TreeView1->setIndentation(19);
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setColumnCount(1);
+    buildTree();
+    connect(TreeView1, &QTreeWidget::itemClicked, this, [this] { ui::guarded(this, [this] { TreeView1Click(); }); });
+
+    ADOQuery1 = new store::Query(ADOConnection1, this);
+    ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
+    ADOQuery1->setSql(store::sql::categoryList(store::Subject::Law));
+    ADOQuery2 = new store::Query(ADOConnection1, this);
+    ADOQuery2->setObjectName(QStringLiteral("ADOQuery2"));
+    ADOQuery2->setSql(store::sql::examRows());
+
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setGeometry(264, 114, 409, 353);
+    DBGrid1->setFont(pixelFont(16));
+    DBGrid1->horizontalHeader()->setFont(pixelFont(16, true));
+    DBGrid1->verticalHeader()->hide();
+    DBGrid1->setAlternatingRowColors(true);
+    DataSource1 = ui::bindGrid(DBGrid1, ADOQuery1,
+                               {{QStringLiteral("lb"), QStringLiteral("类别"), 200},
+                                {QStringLiteral("tmsl"), QStringLiteral("题目数量"), -1}});
+    DataSource1->setObjectName(QStringLiteral("DataSource1"));
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setUpFrame()
+{
+    // The window's frame is set up here, before the chapter tree and grid are filled.
+}
+
+void TForm1::FormCreate()
+{
+    setUpFrame();
+    QTreeWidgetItem *first = treeItem(1);
+    TreeView1->setCurrentItem(first);
+    TreeView1->scrollToItem(first); // shows it: its parent opens
+    first->parent()->setExpanded(true);
+    ui::guarded(this, [this] { TreeView1Click(); });
+}
+
+void TForm1::buildTree()
+{
+    QTreeWidgetItem *parents[4] = {nullptr, nullptr, nullptr, nullptr};
+    for (int i = 0; i < int(std::size(kTree)); ++i) {
+        const TreeEntry &e = kTree[i];
+        auto *item = e.level == 1 ? new QTreeWidgetItem(TreeView1) : new QTreeWidgetItem(parents[e.level - 1]);
+        item->setText(0, QString::fromUtf8(e.text));
+        item->setData(0, kIndexRole, i);
+        parents[e.level] = item;
+    }
+    TreeView1->collapseAll();
+}
+
+QTreeWidgetItem *TForm1::treeItem(int index) const
+{
+    for (QTreeWidgetItemIterator it(TreeView1); *it; ++it)
+        if ((*it)->data(0, kIndexRole).toInt() == index)
+            return *it;
+    return nullptr;
+}
+
+int TForm1::absoluteIndex(const QTreeWidgetItem *item) const
+{
+    return item ? item->data(0, kIndexRole).toInt() : -1;
+}
+
+void TForm1::TreeView1Click()
+{
+    const QTreeWidgetItem *item = TreeView1->currentItem();
+    if (!item || item->childCount() > 0)
+        return;
+    SelectedIndex = absoluteIndex(item);
+    switch (SelectedIndex) {
+    case 1:
+        Tree1clic();
+        break;
+    case 2:
+        Tree2click();
+        break;
+    case 3:
+        Tree3click();
+        break;
+    case 4:
+        Tree4click();
+        break;
+    default:
+        break; // the grid keeps its list
+    }
+}
+
+void TForm1::listCategories(int subjectIndex)
+{
+    ADOQuery1->setSql(store::sql::categoryList(*store::subjectFromIndex(subjectIndex)));
+    ADOQuery1->open();
+}
+
+void TForm1::Tree1clic()
+{
+    listCategories(1);
+}
+
+void TForm1::Tree2click()
+{
+    listCategories(2);
+}
+
+void TForm1::Tree3click()
+{
+    listCategories(3);
+}
+
+void TForm1::Tree4click()
+{
+    listCategories(4);
+}
+
+QString TForm1::currentCategory() const
+{
+    return ADOQuery1->asString(QStringLiteral("lb"));
+}
+
+int TForm1::currentCategoryCount() const
+{
+    return int(ADOQuery1->asInt(QStringLiteral("tmsl")));
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/database.h"
+#include "store/query.h"
+#include "ui/query_model.h"
+
+#include <QWidget>
+
+class QTableView;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The main window: the chapter tree, the category grid of the chosen subject, and the one
+// connection to the question bank that every window of the program works on.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(const QString &bankPath, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // The tree item at an absolute index (its position when the whole tree is read from the top,
+    // counting from 0), and the absolute index of an item.
+    QTreeWidgetItem *treeItem(int absoluteIndex) const;
+    int absoluteIndex(const QTreeWidgetItem *item) const;
+
+    // The current row of the category grid: its category (lb) and number of questions (tmsl).
+    QString currentCategory() const;
+    int currentCategoryCount() const;
+
+    void TreeView1Click();
+    void Tree1clic();
+    void Tree2click();
+    void Tree3click();
+    void Tree4click();
+
+    store::Database ADOConnection1;
+    QTreeWidget *TreeView1 = nullptr;
+    QTableView *DBGrid1 = nullptr;
+    store::Query *ADOQuery1 = nullptr; // the category list
+    ui::QueryModel *DataSource1 = nullptr;
+    store::Query *ADOQuery2 = nullptr; // work query on the exam table
+    int SelectedIndex = 0;
+
+private:
+    void FormCreate();
+    void setUpFrame();
+    void buildTree();
+    void listCategories(int subjectIndex);
+};
