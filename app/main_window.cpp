@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
+#include "practice/practice_window.h"
 #include "ui/messages.h"
 
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -93,6 +95,9 @@ TForm1::TForm1(const QString &bankPath, QWidget *parent)
                                 {QStringLiteral("tmsl"), QStringLiteral("题目数量"), -1}});
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    // A double-click on a category, or Return on it, opens the practice window.
+    connect(DBGrid1, &QTableView::doubleClicked, this, [this] { ui::guarded(this, [this] { DBGrid1DblClick(); }); });
+    DBGrid1->installEventFilter(this);
 
     FormCreate();
 }
@@ -188,6 +193,30 @@ void TForm1::Tree3click()
 void TForm1::Tree4click()
 {
     listCategories(4);
+}
+
+void TForm1::DBGrid1DblClick()
+{
+    SelectedIndex = absoluteIndex(TreeView1->currentItem());
+    if (SelectedIndex < 1 || SelectedIndex > 4) {
+        ui::messages().plain(this, QStringLiteral("请先选择左边的章节练习科目！"));
+        return;
+    }
+    if (!ADOQuery1->isOpen() || ADOQuery1->isEmpty())
+        return; // no category to practise
+    openPracticeWindow(ADOConnection1, SelectedIndex, currentCategory(), currentCategoryCount());
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ui::guarded(this, [this] { DBGrid1DblClick(); });
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString TForm1::currentCategory() const

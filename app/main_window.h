@@ -28,6 +28,7 @@ public:
     int currentCategoryCount() const;
 
     void TreeView1Click();
+    void DBGrid1DblClick();
     void Tree1clic();
     void Tree2click();
     void Tree3click();
@@ -40,6 +41,9 @@ public:
     ui::QueryModel *DataSource1 = nullptr;
     store::Query *ADOQuery2 = nullptr; // work query on the exam table
     int SelectedIndex = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
