@@ -190,7 +190,7 @@ void TForm2::buildLayout()
 
     bsSkinPanel6 = panel(bsSkinPanel3, "bsSkinPanel6", QFrame::NoFrame);
     bsSkinPanel6->setFixedHeight(465);
-    cardSide->addWidget(bsSkinPanel6);
+    cardSide->addWidget(bsSkinPanel6, 0, Qt::AlignTop); // stays at the top while the notes are hidden
     bsSkinButton1 = button(bsSkinPanel6, "bsSkinButton1", QStringLiteral("上一页"), QRect(40, 8, 75, 25));
     bsSkinButton2 = button(bsSkinPanel6, "bsSkinButton2", QStringLiteral("下一页"), QRect(131, 8, 75, 25));
 
@@ -213,13 +213,15 @@ void TForm2::buildLayout()
     bsSkinStringGrid1->setFocusPolicy(Qt::NoFocus); // letter keys answer, they do not search the card
     bsSkinStringGrid1->setFont(pixelFont({}, 16, false));
     bsSkinStringGrid1->setGridStyle(Qt::SolidLine);
+    // Only the 40 × 40 cells are white; the rest of the grid's area shows the panel beneath.
     bsSkinStringGrid1->setStyleSheet(
-        QStringLiteral("QTableWidget { gridline-color: palette(window-text); }"));
+        QStringLiteral("QTableWidget { gridline-color: palette(window-text); background: transparent; }"));
     for (int r = 0; r < AnswerCard::kRows; ++r)
         for (int c = 0; c < AnswerCard::kColumns; ++c) {
             auto *item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setBackground(Qt::white);
             bsSkinStringGrid1->setItem(r, c, item);
         }
     bsSkinStringGrid1->viewport()->installEventFilter(this);
