@@ -102,8 +102,8 @@ void Query::moveTo(int row)
     if (m_rows.isEmpty())
         return;
     row = std::clamp(row, 0, int(m_rows.size()) - 1);
-    if (m_state != State::Browse)
-        cancel();
+    if (row != m_current && m_state != State::Browse)
+        post(); // leaving a row with pending changes writes them to that row first
     const bool changed = row != m_current;
     m_current = row;
     if (changed)

@@ -116,6 +116,28 @@ private slots:
         QVERIFY(!q.isEditing()); // nothing stays pending
     }
 
+    void pendingEditsArePostedOnMoveAndDroppedOnClose()
+    {
+        FixtureBank bank;
+        bank.addQuestions(QStringLiteral("aqfg"), QStringLiteral("c"), 3, false);
+        store::Database db(bank.path());
+        Query q(db);
+        q.setSql(sql::practiceQuestions(Subject::Law, QStringLiteral("c")));
+        q.open();
+        q.edit();
+        q.setField(QStringLiteral("bj"), QStringLiteral("第一题的笔记"));
+        QCOMPARE(q.asString(QStringLiteral("bj")), QStringLiteral("第一题的笔记")); // pending value reads back
+        q.next();
+        QVERIFY(!q.isEditing());
+        QCOMPARE(bank.scalar(QStringLiteral("select bj from aqfg where ID=1")).toString(), QStringLiteral("第一题的笔记"));
+        QCOMPARE(bank.scalar(QStringLiteral("select bj from aqfg where ID=2")).toString(), QString());
+
+        q.edit();
+        q.setField(QStringLiteral("bj"), QStringLiteral("丢弃"));
+        q.setSql(sql::practiceQuestions(Subject::Law, QStringLiteral("c"))); // a new search
+        QCOMPARE(bank.scalar(QStringLiteral("select count(*) from aqfg where bj='丢弃'")).toInt(), 0);
+    }
+
     void appendAddsARow()
     {
         FixtureBank bank;
