@@ -37,15 +37,6 @@ QString questionLine(int number, const QString &text)
     return QStringLiteral("第") + QString::number(number) + QStringLiteral("题：  ") + text;
 }
 
-QString ticksToAnswer(const std::array<bool, 5> &ticked)
-{
-    QString answer;
-    for (int i = 0; i < 5; ++i)
-        if (ticked[i])
-            answer += QChar(u'A' + i);
-    return answer;
-}
-
 QString explanationText(const QString &correct, const QString &explanation)
 {
     return QStringLiteral("正确答案：") + correct + QLatin1Char('\r') + explanation;

@@ -43,8 +43,6 @@ private:
 
 // "第" + number + "题：  " + question text: the question line of the practice window.
 QString questionLine(int number, const QString &text);
-// The multi-choice answer from the ticked boxes A to E, in the order A to E.
-QString ticksToAnswer(const std::array<bool, 5> &ticked);
 // The explanation: "正确答案：", the answer, a line break and the explanation text.
 QString explanationText(const QString &correct, const QString &explanation);
 // A note as the bank keeps it (lines separated by CR LF) and as an editor shows it (LF).

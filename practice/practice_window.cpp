@@ -1,5 +1,6 @@
 #include "practice/practice_window.h"
 
+#include "practice/answer_panel.h"
 #include "practice/pictures.h"
 #include "store/statements.h"
 #include "ui/messages.h"
@@ -26,22 +27,8 @@ TForm2 *Form2 = nullptr;
 namespace {
 
 using practice::AnswerCard;
-
-QFont pixelFont(const QStringList &families, int pixels, bool bold)
-{
-    QFont f;
-    if (!families.isEmpty())
-        f.setFamilies(families);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
-// "宋体" where it is installed, else the Song (serif) face of Noto CJK.
-const QStringList kSongTi{QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                          QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")};
-const QStringList kLetterFont{QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")};
-const QStringList kCaptionFont{QStringLiteral("Arial"), QStringLiteral("Noto Sans CJK SC")};
+using practice::makeButton;
+using practice::pixelFont;
 
 QFrame *panel(QWidget *parent, const char *name, QFrame::Shape shape, QFrame::Shadow shadow = QFrame::Plain)
 {
@@ -60,25 +47,6 @@ Layout *flatLayout(QWidget *on)
     l->setContentsMargins(on->contentsMargins());
     l->setSpacing(0);
     return l;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false); // Return goes to the window (it submits a multi-choice answer)
-    return b;
-}
-
-QGroupBox *answerGroup(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *g = new QGroupBox(caption, parent);
-    g->setObjectName(QString::fromLatin1(name));
-    g->setGeometry(64, 9, 425, 73);
-    g->setFont(pixelFont(kCaptionFont, 16, true));
-    g->setStyleSheet(QStringLiteral("QGroupBox#%1 { color: #d00000; }").arg(g->objectName()));
-    return g;
 }
 
 } // namespace
@@ -114,7 +82,7 @@ void TForm2::buildLayout()
     labeltm->setWordWrap(true);
     labeltm->setTextFormat(Qt::PlainText);
     labeltm->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    labeltm->setFont(pixelFont(kSongTi, 19, true));
+    labeltm->setFont(pixelFont(practice::songTi(), 19, true));
     labeltm->setStyleSheet(QStringLiteral("color: #0000ff;"));
     labeltm->setContentsMargins(4, 4, 4, 4);
     labeltmArea = new QScrollArea(bsSkinPanel1);
@@ -134,35 +102,25 @@ void TForm2::buildLayout()
     bsSkinPanel4->setFixedHeight(120);
     bottom->addWidget(bsSkinPanel4);
 
-    bsSkinGroupBox2 = answerGroup(bsSkinPanel4, "bsSkinGroupBox2", QStringLiteral("请选择正确答案：（单选题）"));
-    const QFont letters = pixelFont(kLetterFont, 16, true);
-    const int dxX[] = {37, 130, 223, 317};
-    QPushButton **dx[] = {&DXA, &DXB, &DXC, &DXD};
-    const char *dxNames[] = {"DXA", "DXB", "DXC", "DXD"};
-    for (int i = 0; i < 4; ++i) {
-        *dx[i] = button(bsSkinGroupBox2, dxNames[i], QString(QChar(u'A' + i)), QRect(dxX[i], 35, 70, 30));
-        (*dx[i])->setFont(letters);
-    }
+    m_answers = practice::buildAnswerPanel(bsSkinPanel4, QPoint(64, 9), 34);
+    bsSkinGroupBox2 = m_answers.single;
+    DXA = m_answers.letters[0];
+    DXB = m_answers.letters[1];
+    DXC = m_answers.letters[2];
+    DXD = m_answers.letters[3];
+    bsSkinGroupBox1 = m_answers.multi;
+    bschkA = m_answers.ticks[0];
+    bschkB = m_answers.ticks[1];
+    bschkC = m_answers.ticks[2];
+    bschkD = m_answers.ticks[3];
+    bschkE = m_answers.ticks[4];
+    datj = m_answers.submit;
 
-    bsSkinGroupBox1 = answerGroup(bsSkinPanel4, "bsSkinGroupBox1", QStringLiteral("请选择正确答案：（多选题）"));
-    bsSkinGroupBox1->hide();
-    const int chkX[] = {16, 80, 136, 192, 248};
-    QCheckBox **chk[] = {&bschkA, &bschkB, &bschkC, &bschkD, &bschkE};
-    const char *chkNames[] = {"bschkA", "bschkB", "bschkC", "bschkD", "bschkE"};
-    for (int i = 0; i < 5; ++i) {
-        *chk[i] = new QCheckBox(QString(QChar(u'A' + i)), bsSkinGroupBox1);
-        (*chk[i])->setObjectName(QString::fromLatin1(chkNames[i]));
-        (*chk[i])->setGeometry(chkX[i], 38, 40, 35);
-        (*chk[i])->setFont(letters);
-    }
-    datj = button(bsSkinGroupBox1, "datj", QStringLiteral("答案提交"), QRect(312, 34, 81, 33));
-    datj->setFont(pixelFont({}, 14, false));
-
-    btnsc = button(bsSkinPanel4, "btnsc", QStringLiteral(" 收藏"), QRect(62, 90, 75, 25));
-    btnbj = button(bsSkinPanel4, "btnbj", QStringLiteral("笔记"), QRect(158, 90, 75, 25));
-    btnjx = button(bsSkinPanel4, "btnjx", QStringLiteral("解析"), QRect(254, 90, 75, 25));
-    bsSkinButton3 = button(bsSkinPanel4, "bsSkinButton3", QStringLiteral("上一题"), QRect(350, 90, 75, 25));
-    bsSkinButton4 = button(bsSkinPanel4, "bsSkinButton4", QStringLiteral("下一题"), QRect(446, 90, 75, 25));
+    btnsc = makeButton(bsSkinPanel4, "btnsc", QStringLiteral(" 收藏"), QRect(62, 90, 75, 25));
+    btnbj = makeButton(bsSkinPanel4, "btnbj", QStringLiteral("笔记"), QRect(158, 90, 75, 25));
+    btnjx = makeButton(bsSkinPanel4, "btnjx", QStringLiteral("解析"), QRect(254, 90, 75, 25));
+    bsSkinButton3 = makeButton(bsSkinPanel4, "bsSkinButton3", QStringLiteral("上一题"), QRect(350, 90, 75, 25));
+    bsSkinButton4 = makeButton(bsSkinPanel4, "bsSkinButton4", QStringLiteral("下一题"), QRect(446, 90, 75, 25));
 
     bsSkinPanel5 = panel(bsSkinPanel2, "bsSkinPanel5", QFrame::Box);
     bottom->addWidget(bsSkinPanel5, 1);
@@ -172,7 +130,7 @@ void TForm2::buildLayout()
     LABLJX->setWordWrap(true);
     LABLJX->setTextFormat(Qt::PlainText);
     LABLJX->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LABLJX->setFont(pixelFont(kSongTi, 14, true));
+    LABLJX->setFont(pixelFont(practice::songTi(), 14, true));
     LABLJX->setAutoFillBackground(true);
     QPalette pal = LABLJX->palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
@@ -191,8 +149,8 @@ void TForm2::buildLayout()
     bsSkinPanel6 = panel(bsSkinPanel3, "bsSkinPanel6", QFrame::NoFrame);
     bsSkinPanel6->setFixedHeight(465);
     cardSide->addWidget(bsSkinPanel6, 0, Qt::AlignTop); // stays at the top while the notes are hidden
-    bsSkinButton1 = button(bsSkinPanel6, "bsSkinButton1", QStringLiteral("上一页"), QRect(40, 8, 75, 25));
-    bsSkinButton2 = button(bsSkinPanel6, "bsSkinButton2", QStringLiteral("下一页"), QRect(131, 8, 75, 25));
+    bsSkinButton1 = makeButton(bsSkinPanel6, "bsSkinButton1", QStringLiteral("上一页"), QRect(40, 8, 75, 25));
+    bsSkinButton2 = makeButton(bsSkinPanel6, "bsSkinButton2", QStringLiteral("下一页"), QRect(131, 8, 75, 25));
 
     bsSkinStringGrid1 = new QTableWidget(AnswerCard::kRows, AnswerCard::kColumns, bsSkinPanel6);
     bsSkinStringGrid1->setObjectName(QStringLiteral("bsSkinStringGrid1"));
@@ -245,7 +203,7 @@ void TForm2::buildLayout()
     bsSkinMemo21->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     bsSkinMemo21->setStyleSheet(QStringLiteral("color: black;"));
     notes->addWidget(bsSkinMemo21, 1);
-    bsSkinButton5 = button(bsSkinPanel7, "bsSkinButton5", QStringLiteral("保存笔记"), {});
+    bsSkinButton5 = makeButton(bsSkinPanel7, "bsSkinButton5", QStringLiteral("保存笔记"), {});
     bsSkinButton5->setFixedHeight(25);
     notes->addWidget(bsSkinButton5);
     bsSkinPanel7->raise(); // drawn over the picture button, which shows only while it is hidden
@@ -310,15 +268,7 @@ void TForm2::selectQuestionCell()
 
 void TForm2::showAnswerGroup()
 {
-    if (ADOQuery1->asBool(QStringLiteral("dx"))) {
-        bsSkinGroupBox1->show();
-        bsSkinGroupBox2->hide();
-        for (QCheckBox *b : {bschkA, bschkB, bschkC, bschkD, bschkE})
-            b->setChecked(false);
-    } else {
-        bsSkinGroupBox2->show();
-        bsSkinGroupBox1->hide();
-    }
+    practice::showGroupFor(m_answers, ADOQuery1->asBool(QStringLiteral("dx")));
 }
 
 void TForm2::showQuestion()
@@ -419,8 +369,7 @@ void TForm2::DXDClick()
 
 void TForm2::datjClick()
 {
-    const QString answer = practice::ticksToAnswer({bschkA->isChecked(), bschkB->isChecked(), bschkC->isChecked(),
-                                                     bschkD->isChecked(), bschkE->isChecked()});
+    const QString answer = practice::tickedAnswer(m_answers);
     if (ADOQuery1->asString(QStringLiteral("ZQda")) != answer) {
         ui::messages().information(this, QStringLiteral("您选择的答案不正确！请重新选择。"));
         return;
@@ -488,38 +437,15 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
 
 void TForm2::keyPressEvent(QKeyEvent *event)
 {
-    const bool multi = !bsSkinGroupBox1->isHidden();
-    const int key = event->key();
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-        QDialog::keyPressEvent(event);
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && practice::answerKey(m_answers, event->key()))
         return;
-    }
-    if (key >= Qt::Key_A && key <= Qt::Key_E) {
-        const int i = key - Qt::Key_A;
-        if (multi) {
-            QCheckBox *boxes[] = {bschkA, bschkB, bschkC, bschkD, bschkE};
-            boxes[i]->toggle();
-        } else if (i < 4) {
-            QPushButton *buttons[] = {DXA, DXB, DXC, DXD};
-            buttons[i]->click();
-        }
-        return;
-    }
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (multi)
-            datj->click();
-        return;
-    case Qt::Key_PageUp:
+    if (plain && event->key() == Qt::Key_PageUp)
         bsSkinButton3->click();
-        return;
-    case Qt::Key_PageDown:
+    else if (plain && event->key() == Qt::Key_PageDown)
         bsSkinButton4->click();
-        return;
-    default:
+    else
         QDialog::keyPressEvent(event);
-    }
 }
 
 void openPracticeWindow(store::Database &connection, int subjectIndex, const QString &category, int count)

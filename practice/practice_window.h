@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/answer_card.h"
+#include "practice/answer_panel.h"
 #include "store/database.h"
 #include "store/query.h"
 
@@ -98,6 +99,7 @@ private:
     void connectHandler(QPushButton *button, void (TForm2::*handler)());
 
     practice::AnswerCard m_card;
+    practice::AnswerPanel m_answers;
 };
 
 // The practice window while it is open (null otherwise).

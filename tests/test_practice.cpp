@@ -134,8 +134,6 @@ private slots:
     void textsOfTheWindow()
     {
         QCOMPARE(practice::questionLine(12, QStringLiteral("题干")), QStringLiteral("第12题：  题干"));
-        QCOMPARE(practice::ticksToAnswer({true, false, true, true, false}), QStringLiteral("ACD"));
-        QCOMPARE(practice::ticksToAnswer({false, false, false, false, false}), QString());
         QCOMPARE(practice::explanationText(QStringLiteral("B"), QStringLiteral("因为")),
                  QStringLiteral("正确答案：B\r因为"));
         QCOMPARE(practice::noteForStore(QStringLiteral("一\n二\n")), QStringLiteral("一\r\n二\r\n"));

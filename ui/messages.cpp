@@ -36,6 +36,13 @@ public:
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 
+    void notice(QWidget *owner, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok, owner);
+        box.setEscapeButton(QMessageBox::Ok);
+        box.exec();
+    }
+
     void error(QWidget *owner, const QString &text) override
     {
         QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,

@@ -21,6 +21,8 @@ public:
     virtual void plain(QWidget *owner, const QString &text) = 0;
     // Title "Information", information icon, Yes and No; Yes is the default, Esc or closing is No.
     virtual Answer question(QWidget *owner, const QString &text) = 0;
+    // Title "Information", information icon, OK (default; Esc answers OK).
+    virtual void notice(QWidget *owner, const QString &text) = 0;
     // The general error report: application title, stop icon, OK.
     virtual void error(QWidget *owner, const QString &text) = 0;
 };

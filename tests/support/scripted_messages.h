@@ -9,7 +9,7 @@
 // (No when the script has run out, as Esc would).
 class ScriptedMessages : public ui::MessageService {
 public:
-    enum class Kind { Information, Plain, Question, Error };
+    enum class Kind { Information, Plain, Question, Notice, Error };
     struct Shown {
         Kind kind;
         QString text;
@@ -25,6 +25,7 @@ public:
         shown.append({Kind::Question, text});
         return answers.isEmpty() ? ui::Answer::No : answers.takeFirst();
     }
+    void notice(QWidget *, const QString &text) override { shown.append({Kind::Notice, text}); }
     void error(QWidget *, const QString &text) override { shown.append({Kind::Error, text}); }
 
     QStringList texts(Kind kind) const;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace practice {
+
+// The answer controls of a question, laid out alike in the practice and exam windows: the
+// single-choice group (letter buttons A to D) and, in the same place, the multi-choice group
+// (check boxes A to E and the submit button).
+struct AnswerPanel {
+    QGroupBox *single = nullptr;
+    std::array<QPushButton *, 4> letters{};
+    QGroupBox *multi = nullptr;
+    std::array<QCheckBox *, 5> ticks{};
+    QPushButton *submit = nullptr;
+};
+
+// Builds both groups at `at` (425 × 73 each); the single-choice group shows, the other is hidden.
+AnswerPanel buildAnswerPanel(QWidget *parent, QPoint at, int submitTop);
+
+// The multi-choice answer from the ticked boxes, in the order A to E.
+QString tickedAnswer(const AnswerPanel &panel);
+// Shows the group that fits the question; the check boxes of a multi-choice question are
+// unticked, those of a hidden group keep their state.
+void showGroupFor(const AnswerPanel &panel, bool multiChoice);
+// The keyboard of a question: A–E answer (single) or tick (multi), Return or Enter submits a
+// multi-choice answer. Returns whether the key was taken.
+bool answerKey(const AnswerPanel &panel, int key);
+
+// A push button of the windows; Return is left to the window (it submits an answer).
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry);
+// A font of a pixel size, from the first of the families that is installed.
+QFont pixelFont(const QStringList &families, int pixels, bool bold);
+// "宋体" where it is installed, else the Song (serif) face of Noto CJK.
+const QStringList &songTi();
+
+} // namespace practice
