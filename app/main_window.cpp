@@ -1,11 +1,15 @@
 #include "app/main_window.h"
 
+#include "app/seal_pictures.h"
+#include "practice/exam_window.h"
+#include "practice/paper_composer.h"
 #include "practice/practice_window.h"
 #include "ui/messages.h"
 
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QTableView>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -75,6 +79,7 @@ TForm1::TForm1(const QString &bankPath, QWidget *parent)
     TreeView1->setColumnCount(1);
     buildTree();
     connect(TreeView1, &QTreeWidget::itemClicked, this, [this] { ui::guarded(this, [this] { TreeView1Click(); }); });
+    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, [this] { ui::guarded(this, [this] { TreeView1DblClick(); }); });
 
     ADOQuery1 = new store::Query(ADOConnection1, this);
     ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
@@ -82,6 +87,22 @@ TForm1::TForm1(const QString &bankPath, QWidget *parent)
     ADOQuery2 = new store::Query(ADOConnection1, this);
     ADOQuery2->setObjectName(QStringLiteral("ADOQuery2"));
     ADOQuery2->setSql(store::sql::examRows());
+
+    bsPngImageList1 = {sealPicture(QStringLiteral("法规"), QSize(200, 254)),
+                       sealPicture(QStringLiteral("管理"), QSize(300, 413)),
+                       sealPicture(QStringLiteral("技术"), QSize(300, 365))};
+    bsSkinImagesMenu1 = new PictureMenu(this);
+    bsSkinImagesMenu1->setObjectName(QStringLiteral("bsSkinImagesMenu1"));
+    bsSkinImagesMenu1->addItem(bsPngImageList1[0], QStringLiteral("法律法规"));
+    bsSkinImagesMenu1->addItem(bsPngImageList1[1], QStringLiteral("安全管理"));
+    bsSkinImagesMenu1->addItem(bsPngImageList1[2], QStringLiteral("安全技术"));
+    connect(bsSkinImagesMenu1, &PictureMenu::triggered, this, [this](int index) {
+        void (TForm1::*handlers[])() = {&TForm1::bsSkinImagesMenu1ImagesItems0Click,
+                                        &TForm1::bsSkinImagesMenu1ImagesItems1Click,
+                                        &TForm1::bsSkinImagesMenu1ImagesItems2Click};
+        // Posted, so that the menu has closed before the exam window opens.
+        QTimer::singleShot(0, this, [this, handler = handlers[index]] { ui::guarded(this, [this, handler] { (this->*handler)(); }); });
+    });
 
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
@@ -205,6 +226,68 @@ void TForm1::DBGrid1DblClick()
     if (!ADOQuery1->isOpen() || ADOQuery1->isEmpty())
         return; // no category to practise
     openPracticeWindow(ADOConnection1, SelectedIndex, currentCategory(), currentCategoryCount());
+}
+
+void TForm1::TreeView1DblClick()
+{
+    const QTreeWidgetItem *item = TreeView1->currentItem();
+    if (!item || item->childCount() > 0)
+        return;
+    SelectedIndex = absoluteIndex(item);
+    switch (SelectedIndex) {
+    case 6: bsSkinImagesMenu1ImagesItems0Click(); break;
+    case 7: bsSkinImagesMenu1ImagesItems1Click(); break;
+    case 8: bsSkinImagesMenu1ImagesItems2Click(); break;
+    case 11: Tree11click(); break;
+    case 12: Tree12clicK(); break;
+    case 13: Tree13clicK(); break;
+    case 15: Tree15click(); break;
+    case 16: Tree16clicK(); break;
+    case 17: Tree17clicK(); break;
+    case 19: Tree19click(); break;
+    case 20: Tree20clicK(); break;
+    case 21: Tree21clicK(); break;
+    default: break;
+    }
+}
+
+void TForm1::randomPaper(store::Subject subject)
+{
+    const int k1 = m_draws.next();
+    const int k2 = m_draws.next();
+    openPaper(practice::composeRandomPaper(*ADOQuery2, subject, k1, k2));
+}
+
+void TForm1::pastPaper(store::Subject subject, const QString &category)
+{
+    openPaper(practice::composePastPaper(*ADOQuery2, subject, category));
+}
+
+void TForm1::openPaper(int questions)
+{
+    if (questions == 0) {
+        ui::messages().plain(this, QStringLiteral("题库中没有这份试卷的题目，无法开始考试。"));
+        return;
+    }
+    openExamWindow(ADOConnection1);
+}
+
+void TForm1::bsSkinImagesMenu1ImagesItems0Click() { randomPaper(store::Subject::Law); }
+void TForm1::bsSkinImagesMenu1ImagesItems1Click() { randomPaper(store::Subject::Management); }
+void TForm1::bsSkinImagesMenu1ImagesItems2Click() { randomPaper(store::Subject::Technology); }
+void TForm1::Tree11click() { pastPaper(store::Subject::Law, QStringLiteral("2015法规真题")); }
+void TForm1::Tree12clicK() { pastPaper(store::Subject::Management, QStringLiteral("2015生产管理真题")); }
+void TForm1::Tree13clicK() { pastPaper(store::Subject::Technology, QStringLiteral("2015安全生产技术真题")); }
+void TForm1::Tree15click() { pastPaper(store::Subject::Law, QStringLiteral("2014法规真题")); }
+void TForm1::Tree16clicK() { pastPaper(store::Subject::Management, QStringLiteral("2014生产管理真题")); }
+void TForm1::Tree17clicK() { pastPaper(store::Subject::Technology, QStringLiteral("2014安全生产技术真题")); }
+void TForm1::Tree19click() { pastPaper(store::Subject::Law, QStringLiteral("2013法规真题")); }
+void TForm1::Tree20clicK() { pastPaper(store::Subject::Management, QStringLiteral("2013生产管理真题")); }
+void TForm1::Tree21clicK() { pastPaper(store::Subject::Technology, QStringLiteral("2013安全生产技术真题")); }
+
+void TForm1::popUpExamMenu(const QPoint &globalPos)
+{
+    bsSkinImagesMenu1->popup(globalPos);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

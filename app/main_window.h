@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/picture_menu.h"
+#include "practice/exam_logic.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "ui/query_model.h"
@@ -29,6 +31,26 @@ public:
 
     void TreeView1Click();
     void DBGrid1DblClick();
+    void TreeView1DblClick();
+
+    // The exam papers: the three random papers, and the nine past papers.
+    void bsSkinImagesMenu1ImagesItems0Click();
+    void bsSkinImagesMenu1ImagesItems1Click();
+    void bsSkinImagesMenu1ImagesItems2Click();
+    void Tree11click();
+    void Tree12clicK();
+    void Tree13clicK();
+    void Tree15click();
+    void Tree16clicK();
+    void Tree17clicK();
+    void Tree19click();
+    void Tree20clicK();
+    void Tree21clicK();
+
+    // Pops up the exam menu at a global position.
+    void popUpExamMenu(const QPoint &globalPos);
+    // Fixes the draws of the random papers (tests).
+    void setDrawSeed(unsigned seed) { m_draws = practice::DrawSource(seed); }
     void Tree1clic();
     void Tree2click();
     void Tree3click();
@@ -40,6 +62,8 @@ public:
     store::Query *ADOQuery1 = nullptr; // the category list
     ui::QueryModel *DataSource1 = nullptr;
     store::Query *ADOQuery2 = nullptr; // work query on the exam table
+    PictureMenu *bsSkinImagesMenu1 = nullptr;
+    QVector<QPixmap> bsPngImageList1;
     int SelectedIndex = 0;
 
 protected:
@@ -50,4 +74,9 @@ private:
     void setUpFrame();
     void buildTree();
     void listCategories(int subjectIndex);
+    void randomPaper(store::Subject subject);
+    void pastPaper(store::Subject subject, const QString &category);
+    void openPaper(int questions);
+
+    practice::DrawSource m_draws;
 };

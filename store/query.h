@@ -23,6 +23,8 @@ class Query : public QObject {
 public:
     explicit Query(Database &db, QObject *parent = nullptr);
 
+    store::Database &database() const { return m_db; }
+
     // Closes the query and replaces its statement.
     void setSql(const Sql &sql);
     const Sql &sql() const { return m_sql; }
