@@ -183,6 +183,7 @@ void TFks::buildLayout()
     bsSkinStringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     bsSkinStringGrid1->setFrameShape(QFrame::NoFrame);
     bsSkinStringGrid1->setFocusPolicy(Qt::NoFocus);
+    bsSkinStringGrid1->setTextElideMode(Qt::ElideNone);
     bsSkinStringGrid1->setFont(pixelFont({}, 16, false));
     bsSkinStringGrid1->setStyleSheet(
         QStringLiteral("QTableWidget { gridline-color: palette(window-text); background: transparent; }"));
@@ -397,6 +398,7 @@ void TFks::reviewMarking()
 {
     const int zqda = ADOQuery1->fieldIndex(QStringLiteral("ZQda"));
     const int xzda = ADOQuery1->fieldIndex(QStringLiteral("xzda"));
+    const QFont markFont = pixelFont({}, 13, true);
     int n = 1;
     for (int r = 0; r < bsSkinStringGrid1->rowCount(); ++r)
         for (int c = 0; c < bsSkinStringGrid1->columnCount(); ++c, ++n) {
@@ -407,8 +409,10 @@ void TFks::reviewMarking()
                 continue;
             const bool right = ADOQuery1->cell(k - 1, zqda).toString() == ADOQuery1->cell(k - 1, xzda).toString();
             item->setText(practice::reviewCellText(n, right));
-            if (!right)
+            if (!right) {
                 item->setForeground(QColor(0xd0, 0, 0));
+                item->setFont(markFont); // "85错" fits a 40-pixel cell
+            }
         }
 }
 
