@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quizora"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setWindowIcon(TSkinForm::programIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quizora: 安全生产考试练习"));

@@ -4,6 +4,7 @@
 #include "practice/exam_window.h"
 #include "practice/paper_composer.h"
 #include "practice/practice_window.h"
+#include "skin/main_frame.h"
 #include "ui/messages.h"
 
 #include <QFont>
@@ -60,12 +61,10 @@ QFont pixelFont(int pixels, bool bold = false)
 } // namespace
 
 TForm1::TForm1(const QString &bankPath, QWidget *parent)
-    : QWidget(parent), ADOConnection1(bankPath)
+    : TSkinForm(parent), ADOConnection1(bankPath)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quizora"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(696, 495);
     move(273, 155);
     setFont(pixelFont(11));
@@ -127,7 +126,47 @@ TForm1::~TForm1() = default;
 
 void TForm1::setUpFrame()
 {
-    // The window's frame is set up here, before the chapter tree and grid are filled.
+    // The background picture, the seven module buttons, and the question bank marked.
+    skin::setUpMainFrame(*this);
+}
+
+void TForm1::skinCommandEvent(TSkinEvent *event)
+{
+    const int id = event->id();
+    ui::guarded(this, [this, id] { skinCommand(id); });
+}
+
+void TForm1::skinCommand(int id)
+{
+    switch (id) {
+    case 100:
+    case 101:
+        SelectModuleButton(id);
+        TreeView1->setVisible(id == 101);
+        DBGrid1->setVisible(id == 101);
+        break;
+    case 102:
+    case 104:
+    case 105:
+    case 106:
+        SelectModuleButton(id);
+        runDialogCommand(id);
+        break;
+    case 103:
+        SelectModuleButton(id);
+        popUpExamMenu(mapToGlobal(QPoint(0, 0)) + QPoint(246, 100));
+        break;
+    case -5:
+        runDialogCommand(id);
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::runDialogCommand(int id)
+{
+    Q_UNUSED(id);
 }
 
 void TForm1::FormCreate()
@@ -299,7 +338,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return TSkinForm::eventFilter(watched, event);
 }
 
 QString TForm1::currentCategory() const

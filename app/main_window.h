@@ -2,19 +2,20 @@
 
 #include "app/picture_menu.h"
 #include "practice/exam_logic.h"
+#include "skin/skin_form.h"
 #include "store/database.h"
 #include "store/query.h"
 #include "ui/query_model.h"
 
-#include <QWidget>
 
 class QTableView;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // The main window: the chapter tree, the category grid of the chosen subject, and the one
-// connection to the question bank that every window of the program works on.
-class TForm1 : public QWidget {
+// connection to the question bank that every window of the program works on. It wears the
+// program's own frame with the bar of module buttons.
+class TForm1 : public TSkinForm {
     Q_OBJECT
 public:
     explicit TForm1(const QString &bankPath, QWidget *parent = nullptr);
@@ -66,8 +67,12 @@ public:
     QVector<QPixmap> bsPngImageList1;
     int SelectedIndex = 0;
 
+    // What a module button, or the frame's menu button (-5), asks for.
+    void skinCommand(int id);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void skinCommandEvent(TSkinEvent *event) override;
 
 private:
     void FormCreate();
@@ -77,6 +82,7 @@ private:
     void randomPaper(store::Subject subject);
     void pastPaper(store::Subject subject, const QString &category);
     void openPaper(int questions);
+    void runDialogCommand(int id);
 
     practice::DrawSource m_draws;
 };

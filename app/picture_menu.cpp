@@ -9,7 +9,7 @@ constexpr int kColumns = 6;
 constexpr int kPictureHeight = 120;
 } // namespace
 
-PictureMenu::PictureMenu(QWidget *parent) : QFrame(parent, Qt::Popup)
+PictureMenu::PictureMenu(QWidget *parent) : QFrame(parent, Qt::Popup | Qt::FramelessWindowHint)
 {
     setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(this);

@@ -179,6 +179,65 @@ private slots:
         QCOMPARE(QFileInfo(path).size(), qint64(content.size()));
     }
 
+    void frameAndViewCommands()
+    {
+        ScriptedMessages boxes;
+        TForm1 form(m_bank->path());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto marked = [&] {
+            QList<int> ids;
+            for (int i = 0; i < form.controlCount(); ++i)
+                if (form.control(i).Kind == TSkinControl::ModuleButton && form.control(i).Selected)
+                    ids << form.control(i).Id;
+            return ids;
+        };
+        QStringList captions;
+        QList<int> ids;
+        int lastLeft = -1;
+        for (int i = 0; i < form.controlCount(); ++i) {
+            const TSkinControl c = form.control(i);
+            if (c.Kind != TSkinControl::ModuleButton)
+                continue;
+            captions << c.Caption;
+            ids << c.Id;
+            QVERIFY(c.Left > lastLeft); // left to right in order
+            lastLeft = c.Left;
+        }
+        QCOMPARE(ids, (QList<int>{100, 101, 102, 103, 104, 105, 106}));
+        QCOMPARE(captions, (QStringList{"首 页", "考试题库", "考试指南", "模拟考试", "题目查找", "收 藏", "笔  记"}));
+        QCOMPARE(marked(), QList<int>{101});
+
+        form.DBGrid1->setCurrentIndex(form.DBGrid1->model()->index(1, 0));
+        // The home view hides tree and grid; the question bank view brings them back unchanged.
+        QCoreApplication::postEvent(&form, new TSkinEvent(WM_SKIN_COMMAND, 100, 0));
+        QCoreApplication::sendPostedEvents(&form);
+        QCOMPARE(marked(), QList<int>{100});
+        QVERIFY(form.TreeView1->isHidden());
+        QVERIFY(form.DBGrid1->isHidden());
+        form.skinCommand(101);
+        QCOMPARE(marked(), QList<int>{101});
+        QVERIFY(!form.TreeView1->isHidden());
+        QVERIFY(!form.DBGrid1->isHidden());
+        QCOMPARE(form.SelectedIndex, 1);
+        QCOMPARE(form.absoluteIndex(form.TreeView1->currentItem()), 1);
+        QCOMPARE(form.currentCategory(), QStringLiteral("第1章 法律基础"));
+        QCOMPARE(form.DBGrid1->model()->rowCount(), 3);
+
+        // The exam menu pops up 246 right of and 100 below the window's corner, wherever it is.
+        form.move(40, 60);
+        form.skinCommand(103);
+        QCOMPARE(marked(), QList<int>{103});
+        QVERIFY(form.bsSkinImagesMenu1->isVisible());
+        QCOMPARE(form.bsSkinImagesMenu1->frameGeometry().topLeft(), form.mapToGlobal(QPoint(0, 0)) + QPoint(246, 100));
+        QTest::keyClick(form.bsSkinImagesMenu1, Qt::Key_Escape);
+        QVERIFY(form.bsSkinImagesMenu1->isHidden());
+
+        form.skinCommand(7); // not a command
+        QCOMPARE(marked(), QList<int>{103});
+        QVERIFY(boxes.shown.isEmpty());
+    }
+
     void bankIsFoundAsDocumented()
     {
         QTemporaryDir work;
