@@ -5,6 +5,7 @@
 #include "practice/paper_composer.h"
 #include "practice/practice_window.h"
 #include "skin/main_frame.h"
+#include "tools/openers.h"
 #include "ui/messages.h"
 
 #include <QFont>
@@ -166,7 +167,25 @@ void TForm1::skinCommand(int id)
 
 void TForm1::runDialogCommand(int id)
 {
-    Q_UNUSED(id);
+    switch (id) {
+    case 102:
+        openGuideDialog(ADOConnection1);
+        break;
+    case 104:
+        openSearchDialog(ADOConnection1);
+        break;
+    case 105:
+        openFavouritesDialog(ADOConnection1);
+        break;
+    case 106:
+        openNotesDialog(ADOConnection1);
+        break;
+    case -5:
+        openAboutDialog();
+        break;
+    default:
+        break;
+    }
 }
 
 void TForm1::FormCreate()

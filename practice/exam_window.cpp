@@ -4,6 +4,7 @@
 #include "practice/exam_logic.h"
 #include "store/statements.h"
 #include "ui/messages.h"
+#include "ui/style.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -86,6 +87,7 @@ TFks::TFks(store::Database &connection, QWidget *parent) : QDialog(parent)
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { ui::guarded(this, [this] { Timer1Timer(); }); });
     buildLayout();
+    ui::applyProgramStyle(this);
     connect(ADOQuery1, &store::Query::currentChanged, this, [this] { showGivenAnswer(); });
     connect(ADOQuery1, &store::Query::rowChanged, this, [this] { showGivenAnswer(); });
     ui::guarded(this, [this] { FormCreate(); });

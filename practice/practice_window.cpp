@@ -4,6 +4,7 @@
 #include "practice/pictures.h"
 #include "store/statements.h"
 #include "ui/messages.h"
+#include "ui/style.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -63,6 +64,7 @@ TForm2::TForm2(store::Database &connection, int subjectIndex, const QString &cat
     ADOQuery1 = new store::Query(connection, this);
     ADOQuery1->setObjectName(QStringLiteral("ADOQuery1"));
     buildLayout();
+    ui::applyProgramStyle(this);
     ui::guarded(this, [&] { FormCreate(subjectIndex, category, count); });
 }
 

@@ -3,12 +3,15 @@
 #include "store/database.h"
 #include "support/fixture_bank.h"
 #include "support/scripted_messages.h"
+#include "tools/about_dialog.h"
+#include "tools/search_dialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -235,6 +238,29 @@ private slots:
 
         form.skinCommand(7); // not a command
         QCOMPARE(marked(), QList<int>{103});
+
+        // A dialog command from the home view: the module is marked, the dialog runs and goes,
+        // and the home view and the mark remain.
+        form.skinCommand(100);
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            QVERIFY(Fcz);
+            seen = Fcz->windowTitle();
+            Fcz->close();
+        });
+        form.skinCommand(104);
+        QCOMPARE(seen, QStringLiteral("练习题目查找"));
+        QCOMPARE(Fcz, nullptr);
+        QCOMPARE(marked(), QList<int>{104});
+        QVERIFY(form.TreeView1->isHidden());
+        // The menu button opens the about dialog and leaves the mark alone.
+        QTimer::singleShot(0, [&] {
+            QVERIFY(Fabout);
+            Fabout->close();
+        });
+        form.skinCommand(-5);
+        QCOMPARE(Fabout, nullptr);
+        QCOMPARE(marked(), QList<int>{104});
         QVERIFY(boxes.shown.isEmpty());
     }
 
