@@ -7,6 +7,7 @@
 #include "skin/main_frame.h"
 #include "tools/openers.h"
 #include "ui/messages.h"
+#include "ui/style.h"
 
 #include <QFont>
 #include <QHeaderView>
@@ -53,10 +54,7 @@ constexpr int kIndexRole = Qt::UserRole + 1;
 
 QFont pixelFont(int pixels, bool bold = false)
 {
-    QFont f;
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
+    return ui::pixelFont({}, pixels, bold);
 }
 
 } // namespace

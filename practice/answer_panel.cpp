@@ -30,16 +30,6 @@ const QStringList &songTi()
     return families;
 }
 
-QFont pixelFont(const QStringList &families, int pixels, bool bold)
-{
-    QFont f;
-    if (!families.isEmpty())
-        f.setFamilies(families);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry)
 {
     auto *b = new QPushButton(caption, parent);

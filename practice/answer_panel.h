@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/style.h"
+
 #include <QFont>
 #include <QPoint>
 #include <QRect>
@@ -40,8 +42,7 @@ bool answerKey(const AnswerPanel &panel, int key);
 
 // A push button of the windows; Return is left to the window (it submits an answer).
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry);
-// A font of a pixel size, from the first of the families that is installed.
-QFont pixelFont(const QStringList &families, int pixels, bool bold);
+using ui::pixelFont;
 // "宋体" where it is installed, else the Song (serif) face of Noto CJK.
 const QStringList &songTi();
 

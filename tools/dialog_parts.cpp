@@ -39,16 +39,6 @@ const QStringList &sansSerif()
     return families;
 }
 
-QFont pixelFont(const QStringList &families, int pixels, bool bold)
-{
-    QFont f;
-    if (!families.isEmpty())
-        f.setFamilies(families);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 QVBoxLayout *flatColumn(QWidget *on)
 {
     auto *l = new QVBoxLayout(on);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/style.h"
+
 #include "store/query.h"
 #include "store/statements.h"
 
@@ -24,7 +26,7 @@ namespace tools {
 
 // "MS Sans Serif" where it is installed, else a sans-serif face that also has Chinese letters.
 const QStringList &sansSerif();
-QFont pixelFont(const QStringList &families, int pixels, bool bold = false);
+using ui::pixelFont;
 
 // Layouts without margins or spacing: the controls in them fill their parent side by side, as
 // aligned controls do.

@@ -32,4 +32,14 @@ void applyProgramStyle(QWidget *window)
     window->setProperty(kStyledProperty, true);
 }
 
+QFont pixelFont(const QStringList &families, int pixels, bool bold)
+{
+    QFont f;
+    if (!families.isEmpty())
+        f.setFamilies(families);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
 } // namespace ui

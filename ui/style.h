@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,5 +20,9 @@ QString programStyleSheet(); // empty when the sheet cannot be read (windows the
 // Gives a window (and its children) the program's look. A style sheet the window already has
 // stays in force after it; applying twice changes nothing.
 void applyProgramStyle(QWidget *window);
+
+// A font of a pixel size (sizes are given in pixels throughout the program), from the first of
+// the families that is installed (none: the application's default family).
+QFont pixelFont(const QStringList &families, int pixels, bool bold = false);
 
 } // namespace ui
