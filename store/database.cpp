@@ -11,6 +11,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace store {
@@ -32,6 +34,46 @@ void rndFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
         sqlite3_result_double(ctx, 0.0);
         break;
     }
+}
+
+// contains(text, word): whether the text holds the word, ignoring the case of ASCII letters; the
+// same answer as "text like '%word%'" for a word without wildcards, without LIKE's decoding of
+// every character. Valid UTF-8 never has ASCII bytes inside a multi-byte character, so comparing
+// bytes is comparing characters.
+void containsFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto *text = sqlite3_value_text(argv[0]);
+    const int textLength = sqlite3_value_bytes(argv[0]);
+    const auto *word = sqlite3_value_text(argv[1]);
+    const int wordLength = sqlite3_value_bytes(argv[1]);
+    if (wordLength == 0) {
+        sqlite3_result_int(ctx, 1);
+        return;
+    }
+    const auto isLetter = [](unsigned char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+    if (std::none_of(word, word + wordLength, isLetter)) {
+        // No letters to fold (Chinese, digits): a plain byte search.
+        sqlite3_result_int(ctx, memmem(text, size_t(textLength), word, size_t(wordLength)) != nullptr);
+        return;
+    }
+    const auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c | 0x20 : c; };
+    const unsigned char first = fold(word[0]);
+    for (int i = 0; i + wordLength <= textLength; ++i) {
+        if (fold(text[i]) != first)
+            continue;
+        int k = 1;
+        while (k < wordLength && fold(text[i + k]) == fold(word[k]))
+            ++k;
+        if (k == wordLength) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    }
+    sqlite3_result_int(ctx, 0);
 }
 
 // Chinese text in the order a reader expects: pinyin order for Han characters,
@@ -144,7 +186,7 @@ void Database::open()
     sqlite3 *db = nullptr;
     // Read-write, never create: a missing or foreign file must not become an empty bank.
     const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
-                                   SQLITE_OPEN_READWRITE, nullptr);
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     std::unique_ptr<sqlite3, int (*)(sqlite3 *)> guard(db, sqlite3_close_v2);
     if (rc != SQLITE_OK)
         failSqlite(rc, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
@@ -154,6 +196,8 @@ void Database::open()
 
     sqlite3_create_function_v2(db, "Rnd", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                rndFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "contains", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS,
+                               nullptr, containsFunction, nullptr, nullptr, nullptr);
     auto *collator = new QCollator(QLocale(QLocale::Chinese, QLocale::China));
     collator->setNumericMode(true);
     collator->setCaseSensitivity(Qt::CaseInsensitive);
@@ -179,6 +223,8 @@ void Database::open()
     if (!missing.isEmpty())
         fail(QStringLiteral("缺少数据表 %1，这不是本程序的题库文件。").arg(missing.join(QStringLiteral("、"))));
 
+    // A search reads every question of a subject: map the file rather than copy it page by page.
+    sqlite3_exec(db, "PRAGMA mmap_size=268435456; PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
     char *err = nullptr;
     const int wrc = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, &err);
     if (wrc != SQLITE_OK) {

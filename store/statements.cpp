@@ -52,16 +52,31 @@ Sql practiceQuestions(Subject subject, const QString &category)
     return editable(tableName(subject), QStringLiteral(" where lb=? order by dx,rowid"), {category});
 }
 
+namespace {
+
+// A word with "%" or "_" is a LIKE pattern; any other word is looked for as it stands, with
+// contains(), which gives the same rows as like '%word%' and is several times faster.
+bool hasWildcards(const QString &word)
+{
+    return word.contains(QLatin1Char('%')) || word.contains(QLatin1Char('_'));
+}
+
+} // namespace
+
 Sql searchQuestions(Subject subject, const QString &word)
 {
     return editable(tableName(subject),
-                    QStringLiteral(" where tm like '%'||?1||'%' or jx like '%'||?1||'%' order by rowid"),
+                    hasWildcards(word)
+                        ? QStringLiteral(" where tm like '%'||?1||'%' or jx like '%'||?1||'%' order by rowid")
+                        : QStringLiteral(" where contains(tm,?1) or contains(jx,?1) order by rowid"),
                     {word});
 }
 
 Sql searchNotes(Subject subject, const QString &word)
 {
-    return editable(tableName(subject), QStringLiteral(" where bj like '%'||?||'%' order by rowid"),
+    return editable(tableName(subject),
+                    hasWildcards(word) ? QStringLiteral(" where bj like '%'||?||'%' order by rowid")
+                                       : QStringLiteral(" where contains(bj,?) order by rowid"),
                     {word});
 }
 

@@ -335,6 +335,39 @@ private slots:
         QCOMPARE(q.recordCount(), 1);
     }
 
+    void searchFindsWhatLikeFinds()
+    {
+        // Searching without wildcards uses contains(); it must list exactly what LIKE lists.
+        FixtureBank bank;
+        const QStringList texts{QStringLiteral("Safety 安全生产法 GB 6441"), QStringLiteral("安全第一，预防为主"),
+                                QStringLiteral("ISO 45001 safety"), QStringLiteral("全生产"), QStringLiteral("ＧＢ全角"),
+                                QStringLiteral("a"), QString()};
+        for (const QString &t : texts)
+            bank.addQuestion(QStringLiteral("aqjs"), QStringLiteral("c"), false, QStringLiteral("A"),
+                             t.isEmpty() ? QStringLiteral(" ") : t);
+        bank.exec(QStringLiteral("update aqjs set jx=NULL where ID=7"));
+        store::Database db(bank.path());
+        const QStringList words{QStringLiteral("安全"), QStringLiteral("全生"), QStringLiteral("SAFETY"),
+                                QStringLiteral("gb 6441"), QStringLiteral("ｇｂ"), QStringLiteral("45001 SAFETY"),
+                                QStringLiteral("生产法 GB"), QStringLiteral("a"), QStringLiteral("不在其中")};
+        for (const QString &w : words) {
+            Query viaSearch(db);
+            viaSearch.setSql(sql::searchQuestions(Subject::Technology, w));
+            viaSearch.open();
+            Query viaLike(db);
+            viaLike.setSql(store::Sql{QStringLiteral("select rowid as qz_rowid,* from aqjs where tm like '%'||?1||'%' "
+                                                     "or jx like '%'||?1||'%' order by rowid"),
+                                      {w}, QStringLiteral("aqjs")});
+            viaLike.open();
+            QStringList a, b;
+            for (int r = 0; r < viaSearch.recordCount(); ++r)
+                a << viaSearch.cell(r, 0).toString();
+            for (int r = 0; r < viaLike.recordCount(); ++r)
+                b << viaLike.cell(r, 0).toString();
+            QVERIFY2(a == b, qPrintable(w));
+        }
+    }
+
     void missingFileIsReportedAndNeverCreated()
     {
         QTemporaryDir dir;

@@ -10,11 +10,18 @@ namespace ui {
 
 namespace {
 
+// Room for the title: a short message must not squeeze the window title to "…".
+void giveRoom(QMessageBox &box)
+{
+    box.setStyleSheet(QStringLiteral("QLabel { min-width: 180px; }"));
+}
+
 class QtMessages final : public MessageService {
 public:
     void information(QWidget *owner, const QString &text) override
     {
         QMessageBox box(QMessageBox::Information, QStringLiteral("提示"), text, QMessageBox::Ok, owner);
+        giveRoom(box);
         box.exec();
     }
 
@@ -22,6 +29,7 @@ public:
     {
         QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                         QMessageBox::Ok, owner);
+        giveRoom(box);
         box.exec();
     }
 
@@ -33,6 +41,7 @@ public:
         box.setEscapeButton(QMessageBox::No);
         // No close button: the answer is Yes or No.
         box.setWindowFlags((box.windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
+        giveRoom(box);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
 
@@ -40,6 +49,7 @@ public:
     {
         QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok, owner);
         box.setEscapeButton(QMessageBox::Ok);
+        giveRoom(box);
         box.exec();
     }
 
@@ -47,6 +57,7 @@ public:
     {
         QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,
                         QMessageBox::Ok, owner);
+        giveRoom(box);
         box.exec();
     }
 };
