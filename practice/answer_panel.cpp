@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace practice {
@@ -107,6 +109,31 @@ bool answerKey(const AnswerPanel &panel, int key)
         return true;
     }
     return false;
+}
+
+bool questionKey(const AnswerPanel &panel, QKeyEvent *event, QPushButton *previous, QPushButton *next)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (answerKey(panel, event->key()))
+        return true;
+    if (event->key() == Qt::Key_PageUp) {
+        previous->click();
+        return true;
+    }
+    if (event->key() == Qt::Key_PageDown) {
+        next->click();
+        return true;
+    }
+    return false;
+}
+
+std::optional<CardPress> cardPress(QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return std::nullopt;
+    const auto *me = static_cast<QMouseEvent *>(event);
+    return CardPress{me->button(), me->position().toPoint()};
 }
 
 } // namespace practice

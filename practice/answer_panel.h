@@ -9,9 +9,12 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
+class QEvent;
 class QGroupBox;
+class QKeyEvent;
 class QPushButton;
 class QWidget;
 
@@ -39,6 +42,18 @@ void showGroupFor(const AnswerPanel &panel, bool multiChoice);
 // The keyboard of a question: A–E answer (single) or tick (multi), Return or Enter submits a
 // multi-choice answer. Returns whether the key was taken.
 bool answerKey(const AnswerPanel &panel, int key);
+
+// The keys of a question window: those of answerKey(), and PageUp/PageDown for the previous
+// and next question. Returns whether the key was taken.
+bool questionKey(const AnswerPanel &panel, QKeyEvent *event, QPushButton *previous, QPushButton *next);
+
+// A press on an answer card (a double-click's second press counts as a press): the button and
+// the point in the card's viewport, or nothing for any other event.
+struct CardPress {
+    Qt::MouseButton button;
+    QPoint pos;
+};
+std::optional<CardPress> cardPress(QEvent *event);
 
 // A push button of the windows; Return is left to the window (it submits an answer).
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, QRect geometry);

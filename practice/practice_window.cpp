@@ -426,27 +426,18 @@ void TForm2::btnscClick()
 
 bool TForm2::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == bsSkinStringGrid1->viewport()
-        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
-        const auto *me = static_cast<QMouseEvent *>(event);
-        const Qt::MouseButton b = me->button();
-        const QPoint pos = me->position().toPoint();
-        ui::guarded(this, [this, b, pos] { bsSkinStringGrid1MouseDown(b, pos); });
-        return true;
+    if (watched == bsSkinStringGrid1->viewport()) {
+        if (const auto press = practice::cardPress(event)) {
+            ui::guarded(this, [this, press] { bsSkinStringGrid1MouseDown(press->button, press->pos); });
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void TForm2::keyPressEvent(QKeyEvent *event)
 {
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (plain && practice::answerKey(m_answers, event->key()))
-        return;
-    if (plain && event->key() == Qt::Key_PageUp)
-        bsSkinButton3->click();
-    else if (plain && event->key() == Qt::Key_PageDown)
-        bsSkinButton4->click();
-    else
+    if (!practice::questionKey(m_answers, event, bsSkinButton3, bsSkinButton4))
         QDialog::keyPressEvent(event);
 }
 
