@@ -12,12 +12,7 @@ using namespace tools;
 TFsc::TFsc(store::Database &connection, QWidget *parent)
     : QuestionDialog(connection, QStringLiteral("Fsc"), QStringLiteral("试题收藏"), QSize(862, 473),
                      QPoint(204, 116),
-                     {{QStringLiteral("lb"), QStringLiteral("类别"), 96},
-                      {QStringLiteral("tm"), QStringLiteral("题目"), 239},
-                      {QStringLiteral("zqda"), QStringLiteral("正确答案"), 34},
-                      {QStringLiteral("jx"), QStringLiteral("答案解析"), -1},
-                      {QStringLiteral("bj"), QStringLiteral("笔记"), -1}},
-                     parent)
+                     noteColumns(), parent)
 {
     // A label bound to no field: it shows its caption.
     bsSkinDBText1 = new QLabel(QStringLiteral("选择科目"), bsSkinPanel7);

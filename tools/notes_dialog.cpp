@@ -13,12 +13,7 @@ using namespace tools;
 TFbj::TFbj(store::Database &connection, QWidget *parent)
     : QuestionDialog(connection, QStringLiteral("Fbj"), QStringLiteral("笔记整理"), QSize(826, 473),
                      QPoint(253, 151),
-                     {{QStringLiteral("lb"), QStringLiteral("类别"), 96},
-                      {QStringLiteral("tm"), QStringLiteral("题目"), 239},
-                      {QStringLiteral("zqda"), QStringLiteral("正确答案"), 34},
-                      {QStringLiteral("jx"), QStringLiteral("答案解析"), -1},
-                      {QStringLiteral("bj"), QStringLiteral("笔记"), -1}},
-                     parent)
+                     noteColumns(), parent)
 {
     Label1 = new QLabel(QStringLiteral("笔记关键字"), bsSkinPanel7);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -168,4 +168,13 @@ void QuestionDialog::saveNote(const QString &note)
     ui::messages().plain(this, text::kNoteSaved);
 }
 
+QVector<ui::GridColumn> QuestionDialog::noteColumns()
+{
+    return {{QStringLiteral("lb"), QStringLiteral("类别"), 96},
+            {QStringLiteral("tm"), QStringLiteral("题目"), 239},
+            {QStringLiteral("zqda"), QStringLiteral("正确答案"), 34},
+            {QStringLiteral("jx"), QStringLiteral("答案解析"), -1},
+            {QStringLiteral("bj"), QStringLiteral("笔记"), -1}};
+}
+
 } // namespace tools

@@ -46,6 +46,9 @@ protected:
                    const QSize &clientSize, const QPoint &position, QVector<ui::GridColumn> columns,
                    QWidget *parent);
 
+    // The grid columns of the dialogs that list notes (notes and favourites).
+    static QVector<ui::GridColumn> noteColumns();
+
     // The layout of bsSkinPanel3 under its caption bar "题目", for the dialog to fill from the top.
     QVBoxLayout *questionSide() const { return m_questionSide; }
     // The parts of the right-hand side, each made when the dialog places it.
