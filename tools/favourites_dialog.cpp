@@ -36,16 +36,11 @@ TFsc::TFsc(store::Database &connection, QWidget *parent)
     questionSide()->addWidget(makeExplanationPanel());
     bsSkinPanel1->setFixedHeight(116);
 
-    bsSkinPanel5 = makePanel(bsSkinPanel3, "bsSkinPanel5", PanelLook::Thin);
-    questionSide()->addWidget(bsSkinPanel5, 1);
-    auto *notes = flatColumn(bsSkinPanel5);
-    DBMemoEh3 = makeMemo(bsSkinPanel5, "DBMemoEh3", false);
-    DBMemoEh3->setFrameShape(QFrame::NoFrame);
-    notes->addWidget(DBMemoEh3, 1);
-    bsSkinButton2 = makeButton(bsSkinPanel5, "bsSkinButton2", QStringLiteral("笔记保存"));
-    bsSkinButton2->setFixedHeight(25);
-    notes->addWidget(bsSkinButton2);
-    m_note = new BoundNoteMemo(DBMemoEh3, ADOQuery1, this);
+    const NotePanel notes = makeNotePanel();
+    bsSkinPanel5 = notes.panel;
+    DBMemoEh3 = notes.memo;
+    bsSkinButton2 = notes.save;
+    m_note = notes.note;
 
     connectHandler(bsSkinButton1, this, &TFsc::bsSkinButton1Click);
     connectHandler(bsSkinButton2, this, &TFsc::bsSkinButton2Click);

@@ -168,6 +168,22 @@ void QuestionDialog::saveNote(const QString &note)
     ui::messages().plain(this, text::kNoteSaved);
 }
 
+QuestionDialog::NotePanel QuestionDialog::makeNotePanel()
+{
+    NotePanel p{};
+    p.panel = makePanel(bsSkinPanel3, "bsSkinPanel5", PanelLook::Thin);
+    questionSide()->addWidget(p.panel, 1);
+    auto *column = flatColumn(p.panel);
+    p.memo = makeMemo(p.panel, "DBMemoEh3", false);
+    p.memo->setFrameShape(QFrame::NoFrame);
+    column->addWidget(p.memo, 1);
+    p.save = makeButton(p.panel, "bsSkinButton2", QStringLiteral("笔记保存"));
+    p.save->setFixedHeight(25);
+    column->addWidget(p.save);
+    p.note = new BoundNoteMemo(p.memo, ADOQuery1, this);
+    return p;
+}
+
 QVector<ui::GridColumn> QuestionDialog::noteColumns()
 {
     return {{QStringLiteral("lb"), QStringLiteral("类别"), 96},

@@ -3,6 +3,7 @@
 #include "store/database.h"
 #include "store/query.h"
 #include "store/statements.h"
+#include "tools/bound_note.h"
 #include "tools/dialog_parts.h"
 #include "ui/messages.h"
 #include "ui/query_model.h"
@@ -55,6 +56,15 @@ protected:
     void makeQuestionMemo(QWidget *parent); // DBMemoEh1, bound to tm
     QFrame *makeAnswerPanel();              // bsSkinPanel2 with bsSkinDBText2, bound to zqda
     QFrame *makeExplanationPanel();         // bsSkinPanel1 with DBMemoEh2, bound to jx
+    // The note editor at the bottom of the right-hand side (notes and favourites): bsSkinPanel5
+    // with the memo DBMemoEh3, bound to bj of the current row, and the button "笔记保存".
+    struct NotePanel {
+        QFrame *panel;
+        QPlainTextEdit *memo;
+        QPushButton *save;
+        BoundNoteMemo *note;
+    };
+    NotePanel makeNotePanel();
 
     template <class Dialog>
     void connectHandler(QPushButton *button, Dialog *self, void (Dialog::*handler)())
